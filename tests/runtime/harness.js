@@ -35,7 +35,7 @@ function loadPage({ before } = {}) {
     context,
     run,
     get calls() { return context.zopCalls; },
-    callsOf(fn) { return context.zopCalls.filter((c) => c.fn === fn); },
+    callsOf(fn) { return [...context.zopCalls].filter((c) => c.fn === fn); },
     get document() { return context.document; },
     // Runs the generated script and ProduceMenu on the menu it names.
     produce(script, menuVariable) {

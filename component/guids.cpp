@@ -1,0 +1,4 @@
+// Defines the identifiers declared in the generated header, once.
+#include <initguid.h>
+
+#include "component/guids.hpp"

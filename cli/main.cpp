@@ -3,6 +3,7 @@
 
 #include "cli/commands.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/preview_command.hpp"
 
 int main(int argc, char** argv) {
   CLI::App app{"zopdrupal: turns a Zoplex menu builder model into the script and runtime library that show the menu in a Drupal site.", "zopdrupal"};
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
   int exit_status = zop::cli::kSuccess;
   zop::cli::add_generate_command(app, exit_status);
   zop::cli::add_runtime_command(app, exit_status);
+  zop::cli::add_preview_command(app, exit_status);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {

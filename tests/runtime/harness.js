@@ -34,8 +34,9 @@ function loadPage({ before } = {}) {
   const page = {
     context,
     run,
-    get calls() { return context.zopCalls; },
-    callsOf(fn) { return [...context.zopCalls].filter((c) => c.fn === fn); },
+    // The recorded calls as arrays of this realm, so they compare by value.
+    get calls() { return [...context.zopCalls].map((c) => ({ ...c, args: [...c.args] })); },
+    callsOf(fn) { return page.calls.filter((c) => c.fn === fn); },
     get document() { return context.document; },
     // Runs the generated script and ProduceMenu on the menu it names.
     produce(script, menuVariable) {

@@ -413,13 +413,13 @@ function dqr(s) {
 
 // Splits the argument string `s` ("name=value;name=value...") into
 // assignment texts 'name=value;'; entry i is the setting closed by piece i,
-// the others are "". With `o`, applies the settings to `o` in order.
+// the others are "". With `o`, also applies the settings to `o`, in order.
 //
 // A ";" stays inside a value when the next piece has no "=", or when the
 // value is markup: the open value holds a "<" and the piece a ">", or the
-// piece has a "<" before its "=".
+// piece has a "<" before its "=". `nm` and `val` are the open setting.
 function evl(s, o) {
-  var p = ("" + s).split(";"), r = kP(), i, k, q, e, nm, val, w, x;
+  var p = ("" + s).split(";"), r = kP(), i, q, e, nm, val, w;
   for (i = 0; i <= p.length; i++) {
     r[i] = "";
     q = p[i];
@@ -441,22 +441,24 @@ function evl(s, o) {
       val = q.slice(e + 1);
     }
   }
-  // Only a property name or a dotted path of them may be set, so a setting
-  // never runs code. The value, a quoted literal or a number, is read by the
-  // script engine, so that literals like 010 and 0x10 keep their meaning.
-  for (i = 0; o && i < r.length; i++) if (r[i]) {
-    e = r[i].indexOf("=");
-    nm = r[i].slice(0, e).split(".");
-    for (k = 0; k < nm.length; k++) {
-      nm[k] = nm[k].replace(/^[ \t]+|[ \t]+$/g, "");
-      if (!/^[A-Za-z_$][\w$]*$/.test(nm[k]) || /^(__proto__|prototype|constructor)$/.test(nm[k]))
-        throw new Error("invalid setting name: " + r[i].slice(0, e));
-    }
-    val = (0, eval)("(" + r[i].slice(e + 1, -1) + ")");
-    for (x = o, k = 0; k < nm.length - 1; k++) x = x[nm[k]];
-    x[nm[k]] = val;
-  }
+  for (i = 0; o && i < r.length; i++) if (r[i]) _set(o, r[i]);
   return r;
+
+  // Applies one assignment text. Only a property name or a dotted path of
+  // them may be set, so a setting never runs code; the value, a quoted
+  // literal or a number, is read by the script engine, so that literals like
+  // 010 and 0x10 keep their meaning.
+  function _set(o, a) {
+    var e = a.indexOf("="), path = a.slice(0, e).split("."), k, value;
+    for (k = 0; k < path.length; k++) {
+      path[k] = path[k].replace(/^[ \t]+|[ \t]+$/g, "");
+      if (!/^[A-Za-z_$][\w$]*$/.test(path[k]) || /^(__proto__|prototype|constructor)$/.test(path[k]))
+        throw new Error("invalid setting name: " + a.slice(0, e));
+    }
+    value = (0, eval)("(" + a.slice(e + 1, -1) + ")");
+    for (k = 0; k < path.length - 1; k++) o = o[path[k]];
+    o[path[k]] = value;
+  }
 }
 
 // ---- Production helpers --------------------------------------------------

@@ -82,3 +82,13 @@ test("the build refuses a source that relies on line breaks as statement ends", 
   assert.equal(minify("/* Version */\n// gone\nvar a = b + +c, d = /[/]'/g; /* gone */"),
     "/* Version */var a=b+ +c,d=/[/]'/g;");
 });
+
+test("ProduceMenu and $P2 carry identical copies of their production helpers", () => {
+  const text = shippedBytes().toString("latin1");
+  const first = text.indexOf("function R(");
+  const copy = text.slice(first, text.indexOf("if(!GSC.length)", first));
+  const second = text.indexOf("function R(", first + 1);
+  assert.ok(copy.length > 100 && second > first);
+  assert.equal(text.slice(second, second + copy.length), copy);
+  assert.ok(text.startsWith("g.$2v();", second + copy.length));
+});

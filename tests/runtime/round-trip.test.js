@@ -112,5 +112,6 @@ for (const mode of ["template", "menu", "complete"]) {
 }
 
 test("zopdrupal runtime writes the shipped bytes exactly", { skip }, () => {
-  assert.ok(zopdrupal("runtime").equals(shippedBytes()));
+  assert.ok(zopdrupal("runtime").equals(shippedBytes()),
+    `${BINARY} embeds another runtime library than the one just built: rebuild it`);
 });

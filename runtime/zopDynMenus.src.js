@@ -102,6 +102,7 @@ var n = null, _D = "@@##", gstyleid = 0, istyleid = 0, GSC = kP(), ISC = kP(), _
   aCS = zopCreateCSS, $X = kP(), $x = 0, zopD = 1, /*zopDynMenus*/;
 
 // The image registry is shared with the engine when the engine made it first.
+// Declaring `ic` also keeps an element with the id "ic" from posing as it.
 if (typeof ic == "undefined") var ic = 0, zopImagesColl = kP();
 
 // Separator table; entry 0 means "no separator".

@@ -12,4 +12,4 @@ export ZOP_RUNTIME_LIBRARY_FILE="${ZOP_RUNTIME_LIBRARY_FILE:-$build_dir/runtime/
 node runtime/build.js runtime/zopDynMenus.src.js "$ZOP_RUNTIME_LIBRARY_FILE"
 export ZOPDRUPAL="${ZOPDRUPAL:-$build_dir/zopdrupal}"
 
-exec node --test tests/runtime/
+exec node --test tests/runtime/*.test.js

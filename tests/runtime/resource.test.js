@@ -7,7 +7,7 @@ const fs = require("fs");
 const path = require("path");
 const vm = require("vm");
 const { loadPage, shippedBytes, MARKER, HOST_DECLARATION, ROOT } = require("./harness.js");
-const { minify } = require("../../runtime/build.js");
+const { minify, checkShipped } = require("../../runtime/build.js");
 
 const FUNCTIONS = ["imgldl", "imgnldl", "kP", "GroupStyle", "CopyGroupStyle", "ItemStyle",
   "CopyItemStyle", "Item", "Menu", "Submenu", "ProduceMenu", "$P2", "dqr", "evl", "_as", "_gs",
@@ -81,6 +81,16 @@ test("the build refuses a source that relies on line breaks as statement ends", 
   assert.equal(minify("if (a)\n  b = 1;\nvar c = a\n  .b;"), "if(a)b=1;var c=a.b;");
   assert.equal(minify("/* Version */\n// gone\nvar a = b + +c, d = /[/]'/g; /* gone */"),
     "/* Version */var a=b+ +c,d=/[/]'/g;");
+});
+
+test("the build refuses output that breaks the layout", () => {
+  const good = "/* Version */var a=1,/*zopDynMenus*/;";
+  assert.doesNotThrow(() => checkShipped(good));
+  for (const bad of ["var a=1,/*zopDynMenus*/;", "/* Version */var a='\u00e9',/*zopDynMenus*/;",
+    "/* Version */var a=1 /*zopDynMenus*/;", "/* Version */var a='</script>',/*zopDynMenus*/;",
+    "/* Version */var a=1,/*zopDynMenus*/;a(", "/* Version */var a=1,/*zopDynMenus*/;\n"]) {
+    assert.throws(() => checkShipped(bad), undefined, bad);
+  }
 });
 
 test("ProduceMenu and $P2 carry identical copies of their production helpers", () => {

@@ -255,13 +255,18 @@ function Submenu() {
 // ProduceMenu and $P2 each carry the same local helpers (style resolution,
 // image fields, header/footer and item steps): the library adds no globals
 // beyond its documented names. Keep the two copies alike.
+// Throughout, `v` is the value vector of the menu, group or item at hand,
+// `st` its resolved style, `s` that style's value vector and `e` the engine
+// object made for it; the numbers are positions in the property tables.
 
 function ProduceMenu(m) {
   var v, st, s, e, i, c = 0;
 
-  // A style reference is a name, a style object or no value. No value and a
-  // name that no style carries both resolve to the first style declared.
-  function R(r, g, k) {
+  // The style that reference `r` names in registry `g`, whose styles keep
+  // their name at position `k`. A reference is a name, a style object or no
+  // value; no value and a name that no style carries both resolve to the
+  // first style of the registry.
+  function resolve(r, g, k) {
     var i;
     if (r == null) return g[0];
     if (typeof r == "object") return r;
@@ -270,7 +275,7 @@ function ProduceMenu(m) {
   }
   // Image fields of an engine item: `im` its own three image names, `al` its
   // three alignment words. Images are entered in this order on purpose.
-  function D(e, st, im, al) {
+  function imageFields(e, st, im, al) {
     var s = st.v;
     e.lI = [_in(s[40]), _in(s[41]), _in(s[42])];
     e.rI = [_in(s[43]), _in(s[44]), _in(s[45])];
@@ -283,27 +288,28 @@ function ProduceMenu(m) {
       s[58] != null ? _if(s[58], s[61], s[64], s[67], s[70]) : null
     ];
   }
-  // Header or footer entry of container `c`, drawn with style reference `r`.
-  function H(c, r, tx, tt, im, al, mv) {
-    var st = R(r, ISC, 36), s = st.v, e;
+  // Header or footer entry of container `c`: style reference `r`, text
+  // `tx`, tooltip `tt`, image `im` with alignment `al`, movable value `mv`.
+  function headerFooter(c, r, tx, tt, im, al, mv) {
+    var st = resolve(r, ISC, 36), s = st.v, e;
     e = c.addItem(st.id, st.id + 1, st.id + 2, _as(tx, s[6]), null, null, tt != null ? tt : "",
       "", null, null, null, null, null, s[33], s[34], mv, 0);
-    D(e, st, [im, im, im], [al, al, al]);
+    imageFields(e, st, [im, im, im], [al, al, al]);
     return st;
   }
   // One item of container `c`, then its group, before the next item.
-  function S(it, c) {
+  function produceItem(it, c) {
     var v, st, s, e;
     it.$2v();
     v = it.v;
     if (!v[1]) return;
-    st = v[7] = R(v[7], ISC, 36);
+    st = v[7] = resolve(v[7], ISC, 36);
     s = st.v;
     e = c.addItem(st.id, st.id + 1, st.id + 2, _as(v[2], s[6]),
       _as(v[3] != null ? v[3] : v[2], s[17]), _as(v[4] != null ? v[4] : v[2], s[28]),
       v[8] != null ? v[8] : "", v[6] != null ? v[6] : v[10] != null ? v[10] : "",
       v[11], v[12], v[13], v[10], v[5], s[33], s[34], 2, _gs(it), v[24], v[25], s[52]);
-    D(e, st, [v[14], v[15], v[16]], [v[17], v[18], v[19]]);
+    imageFields(e, st, [v[14], v[15], v[16]], [v[17], v[18], v[19]]);
     if (v[9] != null) {
       e.hsi = [_in(s[46], s[49]), _in(s[47], s[50]), _in(s[48], s[51])];
       $P2(it, e);
@@ -325,7 +331,7 @@ function ProduceMenu(m) {
   m.$2v();
   v = m.v;
   if (!v[10]) return;
-  st = v[12] = R(v[12], GSC, 8);
+  st = v[12] = resolve(v[12], GSC, 8);
   s = st.v;
   e = $X[0] = zopCreateMenu(v[31], 0, 0, s[13], s[22], 0, v[0], v[1], v[3], v[4], v[5], v[2],
     s[0], st.id, s[6], s[0] == 0 ? 1 : s[7], s[0] != 0 ? 1 : s[7], v[7], v[8], s[1], v[6], v[11],
@@ -333,11 +339,11 @@ function ProduceMenu(m) {
     v[32], v[33], v[34], v[35], v[36], v[37], v[38], v[39], 0,
     v[26] && v[27] == 0 ? v[29] : 0, v[23], v[24], v[25], v[27], v[28], v[29], v[30]);
   zopD = 0;
-  if (m.text || v[15] != null) v[13] = H(e, v[13], m.text, v[9], v[15], v[16], v[0]);
+  if (m.text || v[15] != null) v[13] = headerFooter(e, v[13], m.text, v[9], v[15], v[16], v[0]);
   $x++;
-  for (i = 0; i < m.items.length; i++) S(m.items[i], e);
+  for (i = 0; i < m.items.length; i++) produceItem(m.items[i], e);
   // The menu's footer is decided by its text and style, not by its image.
-  if (v[19] || v[17] != null) v[17] = H(e, v[17], v[19], v[21], v[18], v[20], v[0]);
+  if (v[19] || v[17] != null) v[17] = headerFooter(e, v[17], v[19], v[21], v[18], v[20], v[0]);
   e.pm.buildMenu();
 }
 
@@ -346,14 +352,15 @@ function ProduceMenu(m) {
 function $P2(it2, it1) {
   var g = it2.v[9], v, st, s, e, i;
 
-  function R(r, g, k) {
+  // The same helpers as in ProduceMenu.
+  function resolve(r, g, k) {
     var i;
     if (r == null) return g[0];
     if (typeof r == "object") return r;
     for (i = 0; i < g.length; i++) if (g[i].v[k] == r) return g[i];
     return g[0];
   }
-  function D(e, st, im, al) {
+  function imageFields(e, st, im, al) {
     var s = st.v;
     e.lI = [_in(s[40]), _in(s[41]), _in(s[42])];
     e.rI = [_in(s[43]), _in(s[44]), _in(s[45])];
@@ -366,25 +373,25 @@ function $P2(it2, it1) {
       s[58] != null ? _if(s[58], s[61], s[64], s[67], s[70]) : null
     ];
   }
-  function H(c, r, tx, tt, im, al, mv) {
-    var st = R(r, ISC, 36), s = st.v, e;
+  function headerFooter(c, r, tx, tt, im, al, mv) {
+    var st = resolve(r, ISC, 36), s = st.v, e;
     e = c.addItem(st.id, st.id + 1, st.id + 2, _as(tx, s[6]), null, null, tt != null ? tt : "",
       "", null, null, null, null, null, s[33], s[34], mv, 0);
-    D(e, st, [im, im, im], [al, al, al]);
+    imageFields(e, st, [im, im, im], [al, al, al]);
     return st;
   }
-  function S(it, c) {
+  function produceItem(it, c) {
     var v, st, s, e;
     it.$2v();
     v = it.v;
     if (!v[1]) return;
-    st = v[7] = R(v[7], ISC, 36);
+    st = v[7] = resolve(v[7], ISC, 36);
     s = st.v;
     e = c.addItem(st.id, st.id + 1, st.id + 2, _as(v[2], s[6]),
       _as(v[3] != null ? v[3] : v[2], s[17]), _as(v[4] != null ? v[4] : v[2], s[28]),
       v[8] != null ? v[8] : "", v[6] != null ? v[6] : v[10] != null ? v[10] : "",
       v[11], v[12], v[13], v[10], v[5], s[33], s[34], 2, _gs(it), v[24], v[25], s[52]);
-    D(e, st, [v[14], v[15], v[16]], [v[17], v[18], v[19]]);
+    imageFields(e, st, [v[14], v[15], v[16]], [v[17], v[18], v[19]]);
     if (v[9] != null) {
       e.hsi = [_in(s[46], s[49]), _in(s[47], s[50]), _in(s[48], s[51])];
       $P2(it, e);
@@ -394,15 +401,15 @@ function $P2(it2, it1) {
   g.$2v();
   v = g.v;
   if (!v[0]) return;
-  st = v[6] = R(v[6], GSC, 8);
+  st = v[6] = resolve(v[6], GSC, 8);
   s = st.v;
   i = $x++;
   e = $X[i] = it1.addSubmenu(s[0], s[12], s[11], s[13], s[22], s[26], s[25], st.id, s[6],
     s[0] == 0 ? 1 : s[7], s[0] != 0 ? 1 : s[7], v[3], v[4], s[1], s[10], v[5], s[14], s[15],
     s[16], s[17], s[18], s[19], s[23], [s[20], s[21], s[24]].join(), s[37], s.slice(27, 37).join());
-  if (v[1] || v[8] != null) v[7] = H(e, v[7], v[1], v[2], v[8], v[9], 0);
-  for (i = 0; i < g.items.length; i++) S(g.items[i], e);
-  if (v[12] || v[11] != null) v[10] = H(e, v[10], v[12], v[14], v[11], v[13], 0);
+  if (v[1] || v[8] != null) v[7] = headerFooter(e, v[7], v[1], v[2], v[8], v[9], 0);
+  for (i = 0; i < g.items.length; i++) produceItem(g.items[i], e);
+  if (v[12] || v[11] != null) v[10] = headerFooter(e, v[10], v[12], v[14], v[11], v[13], 0);
 }
 
 // ---- Argument strings ----------------------------------------------------

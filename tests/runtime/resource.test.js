@@ -95,9 +95,9 @@ test("the build refuses output that breaks the layout", () => {
 
 test("ProduceMenu and $P2 carry identical copies of their production helpers", () => {
   const text = shippedBytes().toString("latin1");
-  const first = text.indexOf("function R(");
+  const first = text.indexOf("function resolve(");
   const copy = text.slice(first, text.indexOf("if(!GSC.length)", first));
-  const second = text.indexOf("function R(", first + 1);
+  const second = text.indexOf("function resolve(", first + 1);
   assert.ok(copy.length > 100 && second > first);
   assert.equal(text.slice(second, second + copy.length), copy);
   assert.ok(text.startsWith("g.$2v();", second + copy.length));

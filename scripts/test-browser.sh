@@ -26,4 +26,4 @@ if [ ! -x "$ZOPDRUPAL" ]; then
 fi
 
 PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund
-node --test tests/browser/
+node --test --test-concurrency=1 tests/browser/

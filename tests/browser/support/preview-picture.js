@@ -4,10 +4,11 @@
 "use strict";
 
 const fs = require("fs");
+const os = require("os");
 const path = require("path");
 const { launchBrowser } = require("./browser.js");
 const { serveFiles, html } = require("./server.js");
-const { ROOT, zopdrupal, outputDirectory } = require("./project.js");
+const { ROOT, zopdrupal } = require("./project.js");
 
 const DEMO = path.join(ROOT, "examples/demo.json");
 const PICTURE_SIZE = { width: 640, height: 240 };
@@ -33,8 +34,9 @@ async function takePicture(page, file) {
 }
 
 async function main(file) {
+  const directory = fs.mkdtempSync(path.join(os.tmpdir(), "zopdrupal-preview-"));
   const browser = await launchBrowser();
-  const { server, url } = await serveDemoPreview(outputDirectory());
+  const { server, url } = await serveDemoPreview(directory);
   try {
     const page = await browser.newPage();
     await page.goto(url);
@@ -43,6 +45,7 @@ async function main(file) {
   } finally {
     await server.close();
     await browser.close();
+    fs.rmSync(directory, { recursive: true, force: true });
   }
 }
 

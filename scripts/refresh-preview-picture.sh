@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Refreshes docs/preview-demo.png, the README's picture of the demo menu's
+# preview: `zopdrupal preview examples/demo.json` in Debian's Chromium with a
+# group and its subgroup open. The tests take the same picture into their
+# output folder but never change this one.
+# Installs what it needs like scripts/test-browser.sh; BUILD_DIR as there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_dir="${BUILD_DIR:-build}"
+export ZOPDRUPAL="${ZOPDRUPAL:-$build_dir/zopdrupal}"
+
+if [ ! -x /usr/bin/chromium ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q chromium
+fi
+
+if [ ! -x "$ZOPDRUPAL" ]; then
+  [ -f "$build_dir/CMakeCache.txt" ] || cmake -S . -B "$build_dir"
+  cmake --build "$build_dir" -j2 --target zopdrupal
+fi
+
+PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund
+mkdir -p docs
+node tests/browser/support/preview-picture.js docs/preview-demo.png
+echo "wrote docs/preview-demo.png"

@@ -32,4 +32,4 @@ function outputDirectory() {
   return dir;
 }
 
-module.exports = { ROOT, zopdrupal, readModel, runtimeLibrary, outputDirectory };
+module.exports = { ROOT, ZOPDRUPAL, zopdrupal, readModel, runtimeLibrary, outputDirectory };

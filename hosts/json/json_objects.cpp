@@ -14,13 +14,12 @@ Text quoted(const Text& text) { return u"\"" + text + u"\""; }
 }  // namespace
 
 void StyleIdLog::record(const std::string& label, const Variant& value) {
-  for (auto& entry : entries_) {
-    if (entry.first == label) {
-      entry.second = value;
-      return;
-    }
+  const auto [position, added] = position_of_.emplace(label, entries_.size());
+  if (added) {
+    entries_.emplace_back(label, value);
+  } else {
+    entries_[position->second].second = value;
   }
-  entries_.emplace_back(label, value);
 }
 
 JsonObject::JsonObject(std::string label, Properties properties, std::shared_ptr<StyleIdLog> log)

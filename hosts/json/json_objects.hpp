@@ -2,6 +2,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "automation/host_object.hpp"
@@ -17,6 +18,7 @@ class StyleIdLog {
 
  private:
   std::vector<std::pair<std::string, Variant>> entries_;
+  std::unordered_map<std::string, std::size_t> position_of_;
 };
 
 using Properties = std::map<Text, Variant>;

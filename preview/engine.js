@@ -99,9 +99,12 @@ var zopImagesPath = ".";
                                          alignOffset, groupId, groupWidth, scrollbar, divider,
                                          showDelay, hideDelay) {
     this.group = new Group(type == 0, lookNumber, itemDistance, opacity, hideDelay);
+    this.group.parentEntry = this;
     return this.group;
   };
 
+  // Of its 50 arguments the preview uses the main group's type (13), look
+  // (14), item distance (15), opacity (20) and hide delay (29).
   window.zopCreateMenu = function () {
     var a = arguments;
     var menu = new Group(a[12] == 0, a[13], a[14], a[19], a[28]);
@@ -206,7 +209,7 @@ var zopImagesPath = ".";
     face.addEventListener("mouseup", function () { press(entry, false); });
     face.addEventListener("keydown", function (event) {
       if (event.key === "Enter" || event.key === " ") press(entry, true);
-      if (event.key === "Escape") close(entry);
+      if (event.key === "Escape") closeFromKeyboard(entry);
     });
     face.addEventListener("keyup", function () { press(entry, false); });
   }
@@ -245,6 +248,16 @@ var zopImagesPath = ".";
       entry.face.setAttribute("aria-expanded", "false");
     }
     refresh(entry);
+  }
+
+  // Escape closes the item's open group, or else the group the item is in,
+  // whose item takes the focus (first, since taking it opens the group).
+  function closeFromKeyboard(entry) {
+    if (entry.open && entry.group) return close(entry);
+    var parent = entry.owner.parentEntry;
+    if (!parent) return;
+    parent.face.focus();
+    close(parent);
   }
 
   // An item stays highlighted while its group is open.

@@ -101,7 +101,10 @@ test("demo preview: groups open on keyboard focus and close when focus leaves th
     assert.equal(await focused(), "Services");
     assert.equal(await groupOf(page, "About us").isVisible(), false);
     assert.equal(await groupOf(page, "Services").isVisible(), true);
+    await page.keyboard.press("Tab");
+    assert.equal(await focused(), "Web design");
     await page.keyboard.press("Escape");
+    assert.equal(await focused(), "Services", "Escape leaves the group for the item that opened it");
     assert.equal(await groupOf(page, "Services").isVisible(), false);
     assert.deepEqual(page.scriptErrors, []);
   } finally {

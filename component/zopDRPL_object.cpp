@@ -9,6 +9,16 @@
 namespace zop::com {
 namespace {
 
+constexpr DISPID kGetDynMenuId = 0x60030005;  // as zopDrupal.idl gives it
+
+// GetDynMenu never fails, so an argument that is not a byte array passed by
+// reference gets the answer false instead of the dispatch layer's type
+// mismatch.
+bool is_get_dyn_menu_without_byte_array(DISPID id, const DISPPARAMS* params) {
+  return id == kGetDynMenuId && params && params->cArgs == 1 && params->cNamedArgs == 0 &&
+         V_VT(&params->rgvarg[0]) != (VT_ARRAY | VT_UI1 | VT_BYREF);
+}
+
 HRESULT load_type_info(ComPtr<ITypeInfo>& info) {
   ComPtr<ITypeLib> library;
   const HRESULT hr = LoadTypeLibEx(module_path().c_str(), REGKIND_NONE, &library);
@@ -78,6 +88,14 @@ HRESULT ZopDrplObject::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, L
 HRESULT ZopDrplObject::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                               EXCEPINFO* exception, UINT* argument_error) {
   if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+  if (is_get_dyn_menu_without_byte_array(id, params)) {
+    if (result) {
+      VariantInit(result);
+      V_VT(result) = VT_BOOL;
+      V_BOOL(result) = VARIANT_FALSE;
+    }
+    return S_OK;
+  }
   return DispInvoke(static_cast<_zopDRPL*>(this), type_info_.Get(), id, flags, params, result, exception,
                     argument_error);
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "module_ids.hpp"
 #include "server_client.hpp"
 #include "test_files.hpp"
 #include "test_harness.hpp"
@@ -280,6 +281,24 @@ void get_dyn_menu_delivers_the_runtime_library(Checks& checks) {
     held->fFeatures &= ~c.feature;
     SafeArrayDestroy(held);
   }
+
+  // not a byte array: an array of 32-bit integers, and a plain number
+  SAFEARRAYBOUND bound{3, 0};
+  SAFEARRAY* longs = SafeArrayCreate(VT_I4, 1, &bound);
+  SAFEARRAY* longs_before = longs;
+  VARIANT array_argument;
+  V_VT(&array_argument) = VT_ARRAY | VT_I4 | VT_BYREF;
+  V_ARRAYREF(&array_argument) = &longs;
+  VARIANT number_argument;
+  V_VT(&number_argument) = VT_I4;
+  V_I4(&number_argument) = 5;
+  for (VARIANT* argument : {&array_argument, &number_argument}) {
+    CallResult result = server.Call(L"GetDynMenu", argument);
+    CHECK_EQ(result.hr, S_OK);
+    CHECK(V_VT(&result.value) == VT_BOOL && V_BOOL(&result.value) == VARIANT_FALSE);
+  }
+  CHECK(longs == longs_before);
+  SafeArrayDestroy(longs);
 }
 
 // Version numbers, the presence probe, the setters that cannot fail and the
@@ -307,6 +326,7 @@ void small_methods_answer(Checks& checks) {
 
   ComPtr<ISupportErrorInfo> support;
   CHECK_EQ(server.dispatch()->QueryInterface(IID_ISupportErrorInfo, &support), S_OK);
+  if (support) CHECK_EQ(support->InterfaceSupportsErrorInfo(module_ids(arguments().dll).interface_id), S_OK);
 }
 
 // Each object holds its own generator state.
@@ -331,8 +351,8 @@ HRESULT dll_can_unload_now() {
   return entry ? entry() : E_FAIL;
 }
 
-// The module stays loaded while an object lives, the object releases the
-// host's collections with itself, and then the module may be unloaded.
+// The module stays loaded while an object lives or a lock is held; the
+// object releases the host's collections with itself.
 void releasing_every_object_allows_unloading(Checks& checks) {
   const long fakes_before = FakeDispatch::live_objects();
   {
@@ -343,6 +363,16 @@ void releasing_every_object_allows_unloading(Checks& checks) {
     CHECK_EQ(dll_can_unload_now(), S_FALSE);
   }
   CHECK_EQ(FakeDispatch::live_objects(), fakes_before);
+  CHECK_EQ(dll_can_unload_now(), S_OK);
+
+  ComPtr<IClassFactory> factory;
+  CHECK_EQ(CoGetClassObject(module_ids(arguments().dll).class_id, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
+                            &factory),
+           S_OK);
+  if (!factory) return;
+  factory->LockServer(TRUE);
+  CHECK_EQ(dll_can_unload_now(), S_FALSE);
+  factory->LockServer(FALSE);
   CHECK_EQ(dll_can_unload_now(), S_OK);
 }
 

@@ -4,7 +4,7 @@
 # Everything is written to build/demo/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh -DZOP_BUILD_TESTS=OFF
+scripts/build.sh zopdrupal
 
 out=build/demo
 mkdir -p "$out"

@@ -11,6 +11,8 @@ namespace zop {
 namespace {
 
 constexpr std::string_view kRuntimeMarker = "/*zopDynMenus*/";
+// What takes the marker's place: a declaration that nothing reads.
+constexpr std::string_view kMarkerDeclaration = "zopPreview=1";
 
 std::string replace_all(std::string_view text, std::string_view from, std::string_view to) {
   std::string result;
@@ -82,26 +84,31 @@ std::string html_text(std::string_view text) {
   return result;
 }
 
-// Fills the page template's placeholders in one pass, so that text put in
-// never has its own "@...@" taken for a placeholder.
-std::string fill_template(std::string_view page,
-                          const std::array<std::pair<std::string_view, std::string>, 6>& values) {
+using Placeholders = std::array<std::pair<std::string_view, std::string>, 6>;
+
+const std::string* placeholder_value(const Placeholders& values, std::string_view name) {
+  for (const auto& [placeholder, value] : values) {
+    if (placeholder == name) return &value;
+  }
+  return nullptr;
+}
+
+// Fills the page template's "@NAME@" placeholders in one pass, so that text
+// put in is never searched for placeholders itself.
+std::string fill_template(std::string_view page, const Placeholders& values) {
   std::string result;
   std::size_t start = 0;
-  for (std::size_t at = page.find('@'); at != std::string_view::npos; at = page.find('@', start)) {
-    result.append(page, start, at - start);
-    start = at + 1;
-    const std::size_t end = page.find('@', at + 1);
-    bool filled = false;
-    for (const auto& [name, value] : values) {
-      if (end != std::string_view::npos && page.substr(at + 1, end - at - 1) == name) {
-        result += value;
-        start = end + 1;
-        filled = true;
-        break;
-      }
+  for (std::size_t open = page.find('@'); open != std::string_view::npos; open = page.find('@', start)) {
+    const std::size_t close = page.find('@', open + 1);
+    const std::string* value =
+        close == std::string_view::npos ? nullptr : placeholder_value(values, page.substr(open + 1, close - open - 1));
+    if (value == nullptr) {
+      result.append(page, start, open + 1 - start);
+      start = open + 1;
+    } else {
+      result.append(page, start, open - start).append(*value);
+      start = close + 1;
     }
-    if (!filled) result += '@';
   }
   return result.append(page, start);
 }
@@ -109,7 +116,7 @@ std::string fill_template(std::string_view page,
 }  // namespace
 
 std::string preview_page(const PreviewContent& content) {
-  const std::string runtime = replace_all(content.runtime_library, kRuntimeMarker, kPreviewMarkerDeclaration);
+  const std::string runtime = replace_all(content.runtime_library, kRuntimeMarker, kMarkerDeclaration);
   const std::string caption =
       "Preview of the menu " + std::string(content.menu_name) + ", " + std::string(content.mode_description);
   return fill_template(preview_template(), {{

@@ -14,10 +14,6 @@ struct PreviewContent {
   std::string_view mode_description;  // for example "complete mode"
 };
 
-// The declaration that takes the place of the runtime library's marker in
-// the preview page.
-inline constexpr std::string_view kPreviewMarkerDeclaration = "zopPreview=1";
-
 // One self-contained HTML page: the preview drawing engine, the runtime
 // library with its marker replaced, the generated script and the call that
 // produces the menu while the page is parsed.

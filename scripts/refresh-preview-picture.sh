@@ -10,14 +10,12 @@ cd "$(dirname "$0")/.."
 build_dir="${BUILD_DIR:-build}"
 export ZOPDRUPAL="${ZOPDRUPAL:-$build_dir/zopdrupal}"
 
-if [ ! -x /usr/bin/chromium ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q chromium
-fi
-
+source scripts/lib/packages.sh
+# The pictures need a font; Chromium only recommends one.
+ensure_packages chromium fonts-liberation
 if [ ! -x "$ZOPDRUPAL" ]; then
-  [ -f "$build_dir/CMakeCache.txt" ] || cmake -S . -B "$build_dir"
+  ensure_build_packages
+  [ -f "$build_dir/CMakeCache.txt" ] || cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release
   cmake --build "$build_dir" -j2 --target zopdrupal
 fi
 

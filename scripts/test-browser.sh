@@ -2,8 +2,9 @@
 # Runs the browser tests (Node's test runner): the runtime library in a real
 # page, and the page that `zopdrupal preview` writes. They drive Debian's
 # Chromium with playwright-core and never download a browser.
-# Installs what it needs: Chromium when it is missing, the npm packages from
-# package-lock.json, and build/zopdrupal with CMake when it is missing.
+# Installs what it needs: Chromium and a font when they are missing, the npm
+# packages from package-lock.json, and build/zopdrupal with CMake when it is
+# missing.
 # Environment: BUILD_DIR (default build); ZOP_TEST_OUTPUT_DIR (default
 # $BUILD_DIR/browser-tests) receives the screenshot the tests take.
 set -euo pipefail
@@ -14,16 +15,14 @@ export ZOPDRUPAL="${ZOPDRUPAL:-$build_dir/zopdrupal}"
 export ZOP_RUNTIME_LIBRARY_FILE="${ZOP_RUNTIME_LIBRARY_FILE:-$build_dir/runtime/zopDynMenus.js}"
 export ZOP_TEST_OUTPUT_DIR="${ZOP_TEST_OUTPUT_DIR:-$build_dir/browser-tests}"
 
-if [ ! -x /usr/bin/chromium ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q chromium
-fi
-
+source scripts/lib/packages.sh
+# The pictures need a font; Chromium only recommends one.
+ensure_packages chromium fonts-liberation
 if [ ! -x "$ZOPDRUPAL" ]; then
-  [ -f "$build_dir/CMakeCache.txt" ] || cmake -S . -B "$build_dir"
+  ensure_build_packages
+  [ -f "$build_dir/CMakeCache.txt" ] || cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release
   cmake --build "$build_dir" -j2 --target zopdrupal
 fi
 
 PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund
-node --test --test-concurrency=1 tests/browser/
+node --test --test-concurrency=1 tests/browser/*.test.js

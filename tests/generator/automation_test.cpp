@@ -7,18 +7,12 @@
 #include "automation/host_object.hpp"
 #include "automation/int16.hpp"
 #include "automation/variant.hpp"
+#include "tests/generator/fake_host.hpp"
 
 namespace zop {
 namespace {
 
-std::int32_t error_of(const std::function<void()>& run) {
-  try {
-    run();
-  } catch (const AutomationError& error) {
-    return error.number();
-  }
-  return 0;
-}
+using testing::error_of;
 
 TEST(ToText, ConvertsEveryKindOfValue) {
   const struct {

@@ -16,15 +16,6 @@ class HostFailure : public AutomationError {
   int host_code = 77;
 };
 
-std::int32_t error_of(const std::function<void()>& run) {
-  try {
-    run();
-  } catch (const AutomationError& error) {
-    return error.number();
-  }
-  return 0;
-}
-
 std::int32_t generation_error(FakeModel& model, std::uint8_t full = 0) {
   return error_of([&] { generate(model, full); });
 }

@@ -17,6 +17,15 @@ std::string describe(const Variant& value) {
   return narrow(to_text(value));
 }
 
+std::int32_t error_of(const std::function<void()>& run) {
+  try {
+    run();
+  } catch (const AutomationError& error) {
+    return error.number();
+  }
+  return 0;
+}
+
 FakeObject& FakeObject::set(const Text& property, Variant value) {
   values_[property] = std::move(value);
   return *this;

@@ -21,6 +21,9 @@ using Journal = std::vector<std::string>;
 std::string narrow(const Text& text);
 std::string describe(const Variant& value);  // "10:i4", "1:i2", "text", ...
 
+// The number of the automation error that `run` raises; 0 when none.
+std::int32_t error_of(const std::function<void()>& run);
+
 class FakeObject : public HostObject {
  public:
   FakeObject(std::string label, std::shared_ptr<Journal> journal) : label_(std::move(label)), journal_(std::move(journal)) {}

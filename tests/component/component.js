@@ -125,10 +125,12 @@ try {
     expect(host.menus.I1.StyleID === 10 && host.menus.M0.StyleID === 1, "StyleID not written back");
   });
 
-  test("probe and version numbers", function () {
+  test("probe, version numbers, and GetDynMenu without a byte array", function () {
     var server = new ActiveXObject("zopDrupal.zopDRPL");
     expect(server.TestMe() === true, "TestMe");
     expect(server.Major() === 1 && server.Minor() === 0 && server.Revision() === 3, "version numbers");
+    var notAByteArray = [1, 2, 3];
+    expect(server.GetDynMenu(notAByteArray) === false, "GetDynMenu without a byte array");
   });
 
   test("errors reach the script with number and description", function () {

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "automation/int16.hpp"
 #include "generator/script_text.hpp"
 #include "generator/style_names.hpp"
 #include "generator/zopDRPL.hpp"

@@ -11,29 +11,39 @@ namespace {
 
 Text number_text(std::int32_t number) { return ascii_text(std::to_string(number)); }
 
+// The statements of one kind of style: "its10=new ItemStyle(...)" and
+// "itsc1=CopyItemStyle(its1,...)", or the same with grs and GroupStyle.
+struct StyleKind {
+  const char16_t* variable;
+  const char16_t* copy_variable;
+  const char16_t* constructor;
+  const char16_t* copier;
+};
+constexpr StyleKind kItemStyles{u"its", u"itsc", u"ItemStyle", u"CopyItemStyle"};
+constexpr StyleKind kGroupStyles{u"grs", u"grsc", u"GroupStyle", u"CopyGroupStyle"};
+
 // "its10=new ItemStyle("name=demo_itemstyle10;<style string>");"
-Text declaration(TextView variable, TextView constructor, std::int32_t number, const Text& name,
-                 const Text& style_string) {
-  return Text(variable) + number_text(number) + u"=new " + Text(constructor) + u"(\"name=" + name + u";" +
-         style_string + u"\");";
+Text declaration(const StyleKind& kind, std::int32_t number, const Text& name, const Text& style_string) {
+  return kind.variable + number_text(number) + u"=new " + kind.constructor + u"(\"name=" + name + u";" + style_string +
+         u"\");";
 }
 
 // "grsc1=CopyGroupStyle(grs1,"main_group_style");": the fixed style entered a
 // second time under its name without the menu prefix.
-Text copy_line(TextView kind, int number, TextView suffix) {
+Text copy_line(const StyleKind& kind, int number, TextView suffix) {
   const Text n = number_text(number);
-  return Text(kind == u"Group" ? u"grsc" : u"itsc") + n + u"=Copy" + Text(kind) + u"Style(" +
-         Text(kind == u"Group" ? u"grs" : u"its") + n + u",\"" + Text(suffix.substr(1)) + u"\");";
+  return kind.copy_variable + n + u"=" + kind.copier + u"(" + kind.variable + n + u",\"" + Text(suffix.substr(1)) +
+         u"\");" + kLineEnd;
 }
 
 // Declarations 1..count of one style collection. The 16-bit loop counter
 // overflows past 32,767 entries, as the host's own counters do.
 template <typename NameOf>
-void append_declarations(Text& out, const std::vector<Text>& strings, Int16 count, TextView variable,
-                         TextView constructor, NameOf name_of) {
+void append_declarations(Text& out, const StyleKind& kind, const std::vector<Text>& strings, Int16 count,
+                         NameOf name_of) {
   for (Int16 i(1); i <= count; ++i) {
     const std::int32_t number = i.value();
-    out += declaration(variable, constructor, number, name_of(number), strings[number - 1]);
+    out += declaration(kind, number, name_of(number), strings[number - 1]);
     out += kLineEnd;
   }
 }
@@ -44,12 +54,12 @@ Text zopDRPL::StyleBlock() const {
   const Int16 group_count = Int16::from(static_cast<std::int64_t>(groupStyleStrings.size()));
   const Int16 item_count = Int16::from(static_cast<std::int64_t>(itemStyleStrings.size()));
   Text block;
-  append_declarations(block, itemStyleStrings, item_count, u"its", u"ItemStyle",
+  append_declarations(block, kItemStyles, itemStyleStrings, item_count,
                       [this](std::int32_t n) { return declared_item_style_name(menuName, n); });
-  append_declarations(block, groupStyleStrings, group_count, u"grs", u"GroupStyle",
+  append_declarations(block, kGroupStyles, groupStyleStrings, group_count,
                       [this](std::int32_t n) { return declared_group_style_name(menuName, n); });
-  for (int g = 1; g <= kFixedGroupStyles; ++g) block += copy_line(u"Group", g, fixed_group_style_suffix(g)) + kLineEnd;
-  for (int i = 1; i <= kFixedItemStyles; ++i) block += copy_line(u"Item", i, fixed_item_style_suffix(i)) + kLineEnd;
+  for (int g = 1; g <= kFixedGroupStyles; ++g) block += copy_line(kGroupStyles, g, fixed_group_style_suffix(g));
+  for (int i = 1; i <= kFixedItemStyles; ++i) block += copy_line(kItemStyles, i, fixed_item_style_suffix(i));
   return block;
 }
 

@@ -1,5 +1,6 @@
 #include "generator/zopDRPL.hpp"
 
+#include "automation/error.hpp"
 #include "generator/script_text.hpp"
 
 namespace zop {

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "automation/error.hpp"
 #include "automation/host_object.hpp"
-#include "automation/int16.hpp"
 #include "generator/host_model.hpp"
 
 namespace zop {

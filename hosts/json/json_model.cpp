@@ -65,9 +65,10 @@ class ModelReader {
     if (found == document_.end()) return 0;
     const std::string path = std::string("/") + name;
     if (!found->is_number_integer()) fail(path, "must be a whole number");
-    const bool negative = found->is_number_integer() && !found->is_number_unsigned() && found->get<std::int64_t>() < 0;
-    if (!negative && found->get<std::uint64_t>() > static_cast<std::uint64_t>(high)) fail(path, range(low, high));
-    if (negative && found->get<std::int64_t>() < low) fail(path, range(low, high));
+    const bool in_range = found->is_number_unsigned()
+                              ? found->get<std::uint64_t>() <= static_cast<std::uint64_t>(high)
+                              : found->get<std::int64_t>() >= low && found->get<std::int64_t>() <= high;
+    if (!in_range) fail(path, range(low, high));
     return found->get<std::int64_t>();
   }
 

@@ -11,8 +11,8 @@
 set -uo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$repo/scripts/lib/packages.sh"
 build_root="${ZOP_COMPONENT_BUILD_DIR:-$repo/build/component}"
-packages=(cmake nodejs g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools libwine-dev wine64 wine)
 allowed_imports="advapi32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll user32.dll version.dll"
 
 passed=0
@@ -36,17 +36,12 @@ add_summary() {
   failed=$((failed + f))
 }
 
+# wine64 satisfies wine's dependency; wine32 would stop 64-bit programs from
+# running here, so recommended packages stay out.
 install_missing_packages() {
-  local missing=()
-  for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-  done
-  if ((${#missing[@]})); then
-    echo "Installing ${missing[*]}"
-    # wine64 satisfies wine's dependency; wine32 would stop 64-bit programs from running here.
-    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" \
-      </dev/null >/dev/null || { echo "package installation failed"; exit 1; }
-  fi
+  ensure_packages cmake make g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools libwine-dev wine64 wine \
+    </dev/null || { echo "package installation failed"; exit 1; }
+  command -v node >/dev/null || ensure_packages nodejs </dev/null || { echo "package installation failed"; exit 1; }
 }
 
 build() {

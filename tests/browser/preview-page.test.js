@@ -149,7 +149,7 @@ test("gallery preview: a column, images, a separator, header and footer, texts d
 
     await menuItem(page, news).hover();
     const group = groupOf(page, news);
-    assert.deepEqual(await entryTexts(group), ["Bold news", "More soon"]);
+    assert.deepEqual(await entryTexts(group), ["Bold news", "More soon @MENU_NAME@"], "a text is put in the page as it is");
     assert.equal(await group.locator(".zp-state:not([hidden]) b").innerText(), "Bold", "an item in HTML mode shows its markup");
     assert.deepEqual(page.scriptErrors, []);
   } finally {

@@ -93,7 +93,14 @@ std::vector<FakeDispatch::Write> style_id_writes(FakeDispatch& object) {
 void style_ids_carry_their_variant_type(Checks& checks) {
   HostModel model = styled_model();
   model.AddNode(L"M0", L"", L"bgcolor=#FFFFFF", LR"(new Menu("style=m_main_group_style"))");
-  model.menu(L"M0").SetBool(L"HeaderShow", true);
+  // Host values of other variant types: a byte 1 shows the header, null hides the footer.
+  VARIANT byte_one;
+  V_VT(&byte_one) = VT_UI1;
+  V_UI1(&byte_one) = 1;
+  VARIANT null;
+  V_VT(&null) = VT_NULL;
+  model.menu(L"M0").Set(L"HeaderShow", byte_one);
+  model.menu(L"M0").Set(L"FooterShow", null);
   model.part(L"M0", L"HeaderItem").SetText(L"ItemStyleStringDyn", L"color0=#666666");
   model.AddNode(L"I1", L"M0", L"color0=#FF0000", LR"(.newItem("style=m_itemstyle10;text0=A"))");
   model.AddNode(L"I2", L"M0", L"color0=#FF0000", LR"(.newItem("style=m_itemstyle10;text0=B"))");

@@ -5,6 +5,7 @@
 #include "cli/commands.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/generation.hpp"
+#include "cli/mode_option.hpp"
 #include "cli/output_file.hpp"
 #include "hosts/json/json_model.hpp"
 
@@ -18,23 +19,6 @@ struct GenerateOptions {
   std::string output;
   std::string style_ids;
 };
-
-// template, menu, complete, or the mode's number from 0 to 255.
-std::uint8_t mode_number(const std::string& mode) {
-  if (mode == "template") return 0;
-  if (mode == "menu") return 1;
-  if (mode == "complete") return 2;
-  return static_cast<std::uint8_t>(std::stoi(mode));
-}
-
-std::string check_mode(const std::string& mode) {
-  if (mode == "template" || mode == "menu" || mode == "complete") return {};
-  if (mode.empty() || mode.size() > 3 || mode.find_first_not_of("0123456789") != std::string::npos ||
-      std::stoi(mode) > 255) {
-    return "must be template, menu, complete or a number from 0 to 255";
-  }
-  return {};
-}
 
 int run_generate(const GenerateOptions& options) {
   GenerationRequest request{options.model, std::nullopt, options.full_item_no};
@@ -63,8 +47,7 @@ void add_generate_command(CLI::App& app, int& exit_status) {
   auto options = std::make_shared<GenerateOptions>();
   CLI::App* command = app.add_subcommand("generate", "Generate the menu script from a host-model file");
   command->add_option("MODEL", options->model, "The host-model JSON file, or - for standard input")->required();
-  command->add_option("--mode", options->mode, "Output mode: template, menu, complete, or 0 to 255 (default: the model's \"full\")")
-      ->check(CLI::Validator(check_mode, "MODE"));
+  add_mode_option(*command, options->mode);
   command->add_option("--full-item-no", options->full_item_no, "Overrides the model's \"fullItemNo\" (-32768 to 32767)")
       ->check(CLI::Range(INT16_MIN, INT16_MAX));
   command->add_option("--output", options->output, "Write the script to FILE instead of standard output");

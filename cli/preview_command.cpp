@@ -9,6 +9,7 @@
 
 #include "cli/exit_status.hpp"
 #include "cli/generation.hpp"
+#include "cli/mode_option.hpp"
 #include "cli/output_file.hpp"
 #include "hosts/json/json_model.hpp"
 #include "hosts/json/utf8_text.hpp"
@@ -24,13 +25,6 @@ struct PreviewOptions {
   std::optional<std::int16_t> full_item_no;
   std::string output;
 };
-
-std::uint8_t mode_number(const std::string& mode) {
-  if (mode == "template") return 0;
-  if (mode == "menu") return 1;
-  if (mode == "complete") return 2;
-  return static_cast<std::uint8_t>(std::stoi(mode));
-}
 
 std::string mode_description(std::uint8_t full) {
   switch (full) {
@@ -80,8 +74,7 @@ void add_preview_command(CLI::App& app, int& exit_status) {
   CLI::App* command = app.add_subcommand(
       "preview", "Write one HTML page that shows the menu working, drawn by a small preview engine");
   command->add_option("MODEL", options->model, "The host-model JSON file")->required()->check(CLI::ExistingFile);
-  command->add_option("--mode", options->mode, "Output mode: template, menu, complete, or 0 to 255 (default: the model's \"full\")")
-      ->check(CLI::IsMember({"template", "menu", "complete"}) | CLI::Range(0, 255));
+  add_mode_option(*command, options->mode);
   command->add_option("--full-item-no", options->full_item_no, "Overrides the model's \"fullItemNo\" (-32768 to 32767)")
       ->check(CLI::Range(INT16_MIN, INT16_MAX));
   command->add_option("--output", options->output, "The HTML file to write")->required();
